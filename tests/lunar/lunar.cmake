@@ -1,0 +1,6 @@
+# The lunar calendar library: table lookups, solar dates, conversions and their sweeps
+# over the whole span, names, and the five entry points.
+wnl_add_test(lunar_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/year_table_test.cpp
+  LIBS lunar)
