@@ -3,4 +3,5 @@
 wnl_add_test(lunar_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/year_table_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/solar_date_test.cpp
   LIBS lunar)
