@@ -4,4 +4,6 @@ wnl_add_test(lunar_test
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/year_table_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/solar_date_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/conversion_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/conversion_sweep_test.cpp
   LIBS lunar)
