@@ -6,4 +6,5 @@ wnl_add_test(lunar_test
     ${CMAKE_CURRENT_LIST_DIR}/solar_date_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/conversion_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/conversion_sweep_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/names_test.cpp
   LIBS lunar)
