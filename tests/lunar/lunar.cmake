@@ -7,4 +7,6 @@ wnl_add_test(lunar_test
     ${CMAKE_CURRENT_LIST_DIR}/conversion_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/conversion_sweep_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/names_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/date_value_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/entry_points_test.cpp
   LIBS lunar)
