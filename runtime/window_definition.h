@@ -6,7 +6,9 @@
 //
 //   shape box  background (a rectangle without outline)
 //   label      text (caption), text_colour, background, font, alignment
-//   edit box   text, text_colour, background, font, alignment, up_down range, tab stop
+//   edit box   text, text_colour, background, font, alignment, border, up_down range,
+//              tab stop; always one line that scrolls sideways, no length limit, no
+//              filter, the selection hidden without the focus
 //   canvas     background, text_colour, text_background, font (its initial drawing state)
 #pragma once
 
@@ -23,6 +25,8 @@ enum class ControlKind { kShapeBox, kLabel, kEditBox, kCanvas };
 
 enum class Alignment { kStart, kCentre, kEnd };
 
+enum class Border { kNone, kSunken };
+
 // Event numbers are counted per kind of source.
 inline constexpr std::int32_t kEventCreated = 0;      // the window
 inline constexpr std::int32_t kEventTextChanged = 0;  // an edit box
@@ -38,6 +42,8 @@ struct FontSpec {
   std::int32_t weight = 400;
 };
 
+// An edit box's up-down button pair, right of the box (18 pixels wide, the box's top and
+// height); lower = upper = 0 for a box without one.
 struct UpDownRange {
   std::int32_t lower = 0;
   std::int32_t upper = 0;
@@ -60,6 +66,7 @@ struct ControlDefinition {
   FontSpec font = {};
   Alignment horizontal = Alignment::kStart;
   Alignment vertical = Alignment::kStart;
+  Border border = Border::kNone;
   UpDownRange up_down = {};
   std::span<const EventBinding> events = {};
 };
