@@ -16,13 +16,15 @@
 namespace lunar {
 
 // The runtime's service function: allocates a block of `size` bytes, or answers nullptr.
+// Whatever it raises is caught; the operation then gives its failure value.
 using ServiceFunction = void* (*)(std::uint32_t size);
 
 // Called once by the runtime during its start-up, before any entry point.
 void SetServiceFunction(ServiceFunction service);
 
-// Lunar date of a DateValue (days since 1899-12-30). False, writing nothing, outside
-// the Gregorian days 1901-02-19..2048-12-31 or outside the DateValue span.
+// Lunar date of a DateValue (days since 1899-12-30); a time of day counts as its day, so
+// -0.5 is 1899-12-29. False, writing nothing, outside the Gregorian days
+// 1901-02-19..2048-12-31 or outside the DateValue span.
 bool GetLunarDate(double date, std::int32_t& year, std::int32_t& month, std::int32_t& day,
                   std::int32_t& leap);
 
@@ -36,7 +38,8 @@ std::int32_t GetLunarMonthDays(std::int32_t year, std::int32_t month, std::int32
 char* GetSolarTerm(std::int32_t year, std::int32_t month, std::int32_t day, std::int32_t leap,
                    std::int32_t* number = nullptr);
 
-// Animal of a year; `number`, when given, receives its zodiac number 1..12.
+// Animal of a year; `number`, when given, receives its zodiac number 1..12. Years whose
+// low 16 bits are 0..3 name no animal: the empty text, `number` left alone.
 char* GetZodiac(std::int32_t year, std::int32_t* number = nullptr);
 
 // Name of cycle number 1..60 (1 = 甲子); the empty text outside that range.
