@@ -1,9 +1,13 @@
-# The solar-term table (against the fixed days and sample moments) and its two lookups.
+# The solar-term table (against the fixed days and sample moments), its two lookups, and
+# GetSolarTerm over them.
 wnl_add_test(solar_term_table_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/solar_term_table_test.cpp
   LIBS lunar)
 wnl_add_test(solar_terms_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/solar_terms_test.cpp
+  LIBS lunar)
+wnl_add_test(get_solar_term_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/get_solar_term_test.cpp
   LIBS lunar)
 
 # Where the generator can be built, the committed table must be exactly what it writes.
