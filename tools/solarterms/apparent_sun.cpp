@@ -26,7 +26,7 @@ constexpr double kLightDaysPerAu = ERFA_AULT / ERFA_DAYSEC;
 double ApparentSolarLongitude(double jd1, double jd2) {
   double earth_h[2][3], earth_b[2][3];
   // Status 1 only warns that the date lies outside 1900..2100, where the model degrades
-  // slowly; the years before 1900 that the table needs are well within its reach.
+  // slowly; of the table's years only 1880..1899 lie there.
   eraEpv00(jd1, jd2, earth_h, earth_b);
 
   double sun[3];  // geometric Sun from the Earth, au

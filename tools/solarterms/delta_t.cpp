@@ -12,8 +12,8 @@
 //   (NASA/TP-2006-214141), polynomial expressions for 2005..2050 and 2050..2150. Their
 //   2005..2050 curve stands about 5 s above the measured 2025 value; that offset is carried
 //   over at the join and fades out linearly by 2050, where both of their curves meet.
-// Between tabulated years ΔT is interpolated linearly; an error of 0.3 s in ΔT moves a
-// term's moment by the same 0.3 s.
+// Between tabulated years ΔT is interpolated linearly. Every second of error in ΔT is a
+// second of error in a term's civil moment.
 #include "tools/solarterms/delta_t.h"
 
 #include <cstddef>

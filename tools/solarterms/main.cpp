@@ -7,6 +7,7 @@
 #include "tools/solarterms/term_moments.h"
 
 #include <cstdio>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -52,7 +53,13 @@ int main(int argc, char** argv) {
   for (int year = lunar::kFirstTermYear; year <= lunar::kLastTermYear; ++year) {
     text += "    {  // " + std::to_string(year) + "\n";
     for (int term = 1; term <= 24; ++term) {
-      const solarterms::CivilMoment m = solarterms::TermBegins(year, term);
+      solarterms::CivilMoment m{};
+      try {
+        m = solarterms::TermBegins(year, term);
+      } catch (const std::exception& e) {
+        std::cerr << "solarterms: " << e.what() << '\n';
+        return 1;
+      }
       if (!Plausible(m, year, term)) {
         std::cerr << "solarterms: implausible moment for " << year << " term " << term
                   << ": " << m.year << '-' << m.month << '-' << m.day << '\n';

@@ -10,7 +10,8 @@
 #include <erfam.h>
 
 #include <cmath>
-#include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 namespace solarterms {
 namespace {
@@ -64,6 +65,10 @@ CivilMoment TermBegins(int year, int term) {
     f0 = f1;
     t1 = t2;
     f1 = Shortfall(target, t1);
+  }
+  if (!(std::fabs(t1 - t0) <= kTolerance)) {
+    throw std::runtime_error("no convergence for " + std::to_string(year) + " term " +
+                             std::to_string(term));
   }
 
   const double decimal_year = 2000 + (t1 + 0.5) / 365.2425;
