@@ -1,0 +1,6 @@
+# The sound player and its outputs.
+if(TARGET runtime_sound)
+  wnl_add_test(sound_test
+    SOURCES sound/wave_track_test.cpp sound/sound_player_test.cpp
+    LIBS runtime_sound)
+endif()
