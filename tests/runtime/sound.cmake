@@ -4,3 +4,7 @@ if(TARGET runtime_sound)
     SOURCES sound/wave_track_test.cpp sound/sound_player_test.cpp
     LIBS runtime_sound)
 endif()
+
+if(TARGET runtime_alsa)
+  wnl_add_test(alsa_output_test SOURCES alsa/alsa_output_test.cpp LIBS runtime_alsa)
+endif()
