@@ -1,5 +1,7 @@
 #include "cli/lunar_line.h"
 
+#include <algorithm>
+
 #include "app/day_annotation.h"
 #include "app/festivals.h"
 #include "cli/terminal.h"
@@ -41,18 +43,25 @@ std::string LunarLine(const CivilDay& day, const LunarDay& lunar, bool colour) {
   using headless::GbkToUtf8;
   std::string line = FormatDay(day) + "  ";
   if (!lunar.known) return line + "none\n";
-  line += GbkToUtf8(lunar.words);
-  if (!lunar.term.empty()) {
-    line += "  " + Paint(GbkToUtf8(lunar.term), app::kTermColour, kTransparent, colour);
+  const std::string words = GbkToUtf8(lunar.words);
+  line += words;
+  if (lunar.term.empty() && lunar.festival.empty()) return line + "\n";
+
+  // Terms and festivals stand in columns of their own down a range of days.
+  line.append(static_cast<std::size_t>(std::max(0, kWordsColumns - DisplayWidth(words))), ' ');
+  line += "  ";
+  if (lunar.term.empty()) {
+    line.append(static_cast<std::size_t>(kTermColumns), ' ');
+  } else {
+    line += Paint(GbkToUtf8(lunar.term), app::kTermColour, kTransparent, colour);
   }
-  if (!lunar.festival.empty()) {
-    const char category = lunar.festival[0];
-    const Colour festival_colour = category == '1'   ? app::kHolidayColour
-                                   : category == '2' ? app::kGregorianDayColour
-                                                     : app::kLunarDayColour;
-    line += "  " + Paint(GbkToUtf8(TextRight(lunar.festival, TextLength(lunar.festival) - 1)),
-                         festival_colour, kTransparent, colour);
-  }
+  if (lunar.festival.empty()) return line + "\n";
+  const char category = lunar.festival[0];
+  const Colour festival_colour = category == '1'   ? app::kHolidayColour
+                                 : category == '2' ? app::kGregorianDayColour
+                                                   : app::kLunarDayColour;
+  line += "  " + Paint(GbkToUtf8(TextRight(lunar.festival, TextLength(lunar.festival) - 1)),
+                       festival_colour, kTransparent, colour);
   return line + "\n";
 }
 
