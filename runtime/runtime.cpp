@@ -32,14 +32,16 @@ bool ControlsFit(const WindowDefinition& definition) {
 
 }  // namespace
 
-Runtime::Runtime(Backend& backend) : backend_(backend) {
+Runtime::Runtime(Backend& backend, RuntimeServices services)
+    : backend_(backend), services_(services) {
   if (g_current != nullptr) FatalError("运行时已在运行");
   g_current = this;
   lunar::SetServiceFunction(&AllocateLibraryText);
 }
 
 Runtime::~Runtime() {
-  windows_.clear();
+  DestroyAll();
+  StopSounds();
   g_current = nullptr;
 }
 
@@ -50,14 +52,52 @@ Window& Runtime::LoadWindow(const WindowDefinition& definition) {
     FatalError("载入启动窗口失败");
   }
   // Registered before loading, so that the creation event's handler can reach it.
-  windows_.push_back(std::make_unique<Window>(definition));
+  windows_.push_back(std::make_unique<Window>(*this, definition));
   Window& window = *windows_.back();
-  window.Load(backend_);
+  window.Load();
   return window;
 }
 
 void Runtime::UnloadWindow(std::int32_t number) {
-  std::erase_if(windows_, [number](const auto& w) { return w->number() == number; });
+  if (Window* window = FindWindow(number)) window->Close();
+}
+
+void Runtime::DestroyWindow(Window& window) {
+  const auto it = std::find_if(windows_.begin(), windows_.end(),
+                               [&window](const auto& w) { return w.get() == &window; });
+  if (it == windows_.end()) return;
+  // Out of the list before it goes, so that nothing finds a window being destroyed.
+  std::unique_ptr<Window> gone = std::move(*it);
+  windows_.erase(it);
+  gone.reset();
+  if (windows_.empty()) backend_.QuitEventLoop();
+}
+
+void Runtime::Run() {
+  std::vector<Window*> closing;
+  for (const auto& window : windows_) {
+    if (window->close_pending()) closing.push_back(window.get());
+  }
+  for (Window* window : closing) window->Close();
+  if (HasWindows()) backend_.RunEventLoop();
+  DestroyAll();
+  StopSounds();
+}
+
+// One at a time, so that each window's destruction sees the others still there.
+void Runtime::DestroyAll() {
+  while (!windows_.empty()) {
+    std::unique_ptr<Window> last = std::move(windows_.back());
+    windows_.pop_back();
+  }
+}
+
+void Runtime::StopSounds() {
+  if (services_.sound != nullptr) services_.sound->StopAll();
+}
+
+std::span<const std::uint8_t> Runtime::FindAsset(std::string_view name) const {
+  return runtime::FindAsset(services_.assets, name);
 }
 
 Window* Runtime::FindWindow(std::int32_t number) {

@@ -47,6 +47,7 @@ struct FontSpec {
 struct UpDownRange {
   std::int32_t lower = 0;
   std::int32_t upper = 0;
+  bool operator==(const UpDownRange&) const = default;
 };
 
 struct ControlDefinition {

@@ -32,6 +32,18 @@ void HeadlessWindowHost::ShowCaption(const ControlState& label) {
   log_.push_back({Entry::Kind::kCaption, label.number(), label.text});
 }
 
+void HeadlessWindowHost::SelectAll(const ControlState& edit_box) {
+  log_.push_back({Entry::Kind::kSelectAll, edit_box.number(), {}});
+}
+
+void HeadlessWindowHost::ScrollIntoView(const ControlState& edit_box) {
+  log_.push_back({Entry::Kind::kScrolled, edit_box.number(), {}});
+}
+
+void HeadlessWindowHost::Focus(const ControlState& control) {
+  log_.push_back({Entry::Kind::kFocus, control.number(), {}});
+}
+
 RecordingSurface* HeadlessWindowHost::Recording(std::int32_t canvas) {
   const auto it = surfaces_.find(canvas);
   return it == surfaces_.end() ? nullptr : it->second.get();

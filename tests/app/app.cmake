@@ -6,4 +6,5 @@ wnl_add_test(app_test
     ${CMAKE_CURRENT_LIST_DIR}/header_line_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/day_annotation_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/draw_list_test.cpp
-  LIBS app runtime_headless)
+    ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
+  LIBS app app_assets runtime_headless)

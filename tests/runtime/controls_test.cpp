@@ -85,6 +85,9 @@ class EagerHost final : public WindowHost {
   void ShowWindow() override {}
   void ShowText(const ControlState&) override {}
   void ShowCaption(const ControlState&) override {}
+  void SelectAll(const ControlState&) override {}
+  void ScrollIntoView(const ControlState&) override {}
+  void Focus(const ControlState&) override {}
 
  private:
   Window& window_;
@@ -96,6 +99,8 @@ class EagerBackend final : public Backend {
   std::unique_ptr<WindowHost> CreateWindowHost(Window& window) override {
     return std::make_unique<EagerHost>(window);
   }
+  void RunEventLoop() override {}
+  void QuitEventLoop() override {}
   void ShowFatalError(const Text&, const Text&) override {}
 };
 
