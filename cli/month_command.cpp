@@ -3,15 +3,15 @@
 #include "cli/month_json.h"
 #include "cli/month_run.h"
 #include "cli/terminal.h"
-#include "cli/utf8_to_gbk.h"
 #include "runtime/headless/gbk_to_utf8.h"
+#include "runtime/headless/utf8_to_gbk.h"
 
 namespace cli {
 
 int MonthCommand(const Argument& year, const Argument& month, bool json) {
   std::optional<runtime::Text> year_box, month_box;
-  if (year) year_box = Utf8ToGbk(*year);
-  if (month) month_box = Utf8ToGbk(*month);
+  if (year) year_box = runtime::headless::Utf8ToGbk(*year);
+  if (month) month_box = runtime::headless::Utf8ToGbk(*month);
   const MonthDrawing drawing = DrawMonth(year_box, month_box);
 
   if (json) {

@@ -1,4 +1,4 @@
-#include "cli/utf8_to_gbk.h"
+#include "runtime/headless/utf8_to_gbk.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -6,7 +6,7 @@
 #include <iconv.h>
 #endif
 
-namespace cli {
+namespace runtime::headless {
 namespace {
 
 // The length of the well-formed UTF-8 character starting at `i`, or 0.
@@ -109,4 +109,4 @@ std::string Utf8ToGbk(std::string_view utf8) {
   return out;
 }
 
-}  // namespace cli
+}  // namespace runtime::headless
