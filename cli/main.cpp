@@ -144,6 +144,7 @@ int main(int argc, char** argv) {
     runtime::FixClock(cli::DateValueOf(*day));
   }
 
+  cli::UseBinaryStreams();
   runtime::headless::HeadlessBackend backend;
   runtime::Runtime runtime(backend);
   if (lunar->parsed()) return cli::LunarCommand(lunar_from.value(), lunar_to.value(), lunar_tsv);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
 #else
 #include <unistd.h>
@@ -130,6 +131,13 @@ std::string Paint(std::string_view utf8, runtime::Colour text, runtime::Colour b
 std::string Bold(std::string_view utf8, bool colour) {
   if (!colour) return std::string(utf8);
   return "\x1b[1m" + std::string(utf8) + "\x1b[0m";
+}
+
+void UseBinaryStreams() {
+#ifdef _WIN32
+  _setmode(_fileno(stdin), _O_BINARY);
+  _setmode(_fileno(stdout), _O_BINARY);
+#endif
 }
 
 void Write(std::FILE* stream, std::string_view bytes) {

@@ -31,6 +31,10 @@ std::string Paint(std::string_view utf8, runtime::Colour text, runtime::Colour b
 // Bold, for the header line.
 std::string Bold(std::string_view utf8, bool colour);
 
+// Standard input and output pass bytes unchanged: on Windows they would otherwise turn
+// line feeds into CR LF, and the TSV and JSON forms end their lines with LF alone.
+void UseBinaryStreams();
+
 void Write(std::FILE* stream, std::string_view bytes);
 
 // "wnl: " + message + "\n" on standard error.
