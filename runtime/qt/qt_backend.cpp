@@ -25,6 +25,10 @@ class QtBackend final : public Backend {
     MapFaces();
   }
 
+  // Windows closed outside the event loop (a still picture's) left their widgets to it;
+  // they go before the application object does.
+  ~QtBackend() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
   std::unique_ptr<WindowHost> CreateWindowHost(Window& window) override {
     return std::make_unique<QtWindowHost>(window);
   }
