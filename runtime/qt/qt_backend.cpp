@@ -54,8 +54,10 @@ class QtBackend final : public Backend {
 
 bool HaveDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM"); }
 
-std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv) {
-  return std::make_unique<QtBackend>(argc, argv);
+std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv, const char* desktop_entry) {
+  auto backend = std::make_unique<QtBackend>(argc, argv);
+  if (desktop_entry != nullptr) QGuiApplication::setDesktopFileName(QString::fromUtf8(desktop_entry));
+  return backend;
 }
 
 }  // namespace runtime::qt
