@@ -19,10 +19,10 @@ std::wstring WideFromGbk(std::string_view gbk) {
 Text GbkFromWide(std::wstring_view wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
-  const int n = WideCharToMultiByte(kGbk, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, nullptr);
   if (n <= 0) return {};
   Text gbk(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(kGbk, 0, wide.data(), size, gbk.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(kGbk, WC_NO_BEST_FIT_CHARS, wide.data(), size, gbk.data(), n, nullptr, nullptr);
   return gbk;
 }
 

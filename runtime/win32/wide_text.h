@@ -13,7 +13,7 @@ namespace runtime::win32 {
 // Bytes that are not GBK become the code page's replacement character.
 std::wstring WideFromGbk(std::string_view gbk);
 
-// Characters that GBK lacks become '?'.
+// Characters that GBK lacks become "?" (no look-alike replacements).
 Text GbkFromWide(std::wstring_view wide);
 
 }  // namespace runtime::win32

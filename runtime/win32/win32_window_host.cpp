@@ -202,6 +202,9 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstUpDownId + id)), instance_,
             nullptr);
         if (native->up_down != nullptr) {
+          // The control may choose a width of its own when made; the pair is 18 wide.
+          SetWindowPos(native->up_down, nullptr, r.left, r.top, r.width, r.height,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
           // The position stays in the middle of the range: every click is reported, none
           // moves it, so neither end of the range ever stops an arrow.
           SendMessageW(native->up_down, UDM_SETRANGE32, control.up_down.lower, control.up_down.upper);

@@ -1,0 +1,34 @@
+# The Windows backend, under wine. The window tests open real windows: scripts/test runs
+# the Windows suite inside Xvfb.
+if(NOT TARGET runtime_win32)
+  return()
+endif()
+
+wnl_add_test(win32_backend_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/gdi_surface_test.cpp
+  LIBS runtime_win32)
+
+wnl_add_test(win32_window_test
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/win32/calendar_window_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win32/program_file_test.cpp
+  LIBS app app_assets app_win32_resources runtime_win32 runtime_headless version shell32)
+target_compile_definitions(win32_window_test PRIVATE
+  WNL_APP_FIXTURES="${PROJECT_SOURCE_DIR}/tests/app/fixtures"
+  WNL_PROGRAM_FILE="$<TARGET_FILE:wannianli>"
+  WNL_PROJECT_VERSION="${PROJECT_VERSION}")
+add_dependencies(win32_window_test wannianli)
+
+wnl_add_test(win32_sound_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/waveout_output_test.cpp
+  LIBS runtime_win32 wnl_assets)
+# Once more with wine's sound going to ALSA's file plugin: what the device received.
+set(capture_dir ${CMAKE_CURRENT_BINARY_DIR}/win32_capture)
+file(MAKE_DIRECTORY ${capture_dir})
+file(WRITE ${capture_dir}/asound.conf
+  "</usr/share/alsa/alsa.conf>\n"
+  "pcm.!default { type file; slave.pcm \"null\"; file \"${capture_dir}/captured.raw\"; format \"raw\" }\n")
+add_test(NAME win32_sound_capture
+  COMMAND win32_sound_test --gtest_filter=WaveOutCapture.*)
+set_tests_properties(win32_sound_capture PROPERTIES TIMEOUT 120
+  ENVIRONMENT "ALSA_CONFIG_PATH=${capture_dir}/asound.conf;WNL_CAPTURE_FILE=${capture_dir}/captured.raw")
