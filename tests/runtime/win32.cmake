@@ -22,13 +22,15 @@ add_dependencies(win32_window_test wannianli)
 wnl_add_test(win32_sound_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/waveout_output_test.cpp
   LIBS runtime_win32 wnl_assets)
-# Once more with wine's sound going to ALSA's file plugin: what the device received.
+# Once more with wine's sound device being ALSA's file plugin: what the device received.
 set(capture_dir ${CMAKE_CURRENT_BINARY_DIR}/win32_capture)
 file(MAKE_DIRECTORY ${capture_dir})
 file(WRITE ${capture_dir}/asound.conf
   "</usr/share/alsa/alsa.conf>\n"
   "pcm.!default { type file; slave.pcm \"null\"; file \"${capture_dir}/captured.raw\"; format \"raw\" }\n")
-add_test(NAME win32_sound_capture
-  COMMAND win32_sound_test --gtest_filter=WaveOutCapture.*)
-set_tests_properties(win32_sound_capture PROPERTIES TIMEOUT 120
-  ENVIRONMENT "ALSA_CONFIG_PATH=${capture_dir}/asound.conf;WNL_CAPTURE_FILE=${capture_dir}/captured.raw")
+wnl_add_test(win32_sound_capture_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/waveout_output_test.cpp
+  LIBS runtime_win32 wnl_assets
+  PROPERTIES ENVIRONMENT ALSA_CONFIG_PATH=${capture_dir}/asound.conf)
+target_compile_definitions(win32_sound_capture_test PRIVATE
+  WNL_CAPTURE_FILE="${capture_dir}/captured.raw")

@@ -52,9 +52,9 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-class CalendarWindow : public testing::Test {
+class Win32CalendarWindow : public testing::Test {
  protected:
-  CalendarWindow() { FixClock(MakeDateValue(2022, 12, 15, 9, 30, 0)); }
+  Win32CalendarWindow() { FixClock(MakeDateValue(2022, 12, 15, 9, 30, 0)); }
 
   void SetUp() override {
     window_ = &runtime_.LoadWindow(kCalendarWindowDefinition);
@@ -131,7 +131,7 @@ class CalendarWindow : public testing::Test {
 
 // Fixed frame with caption, system menu and close button only; 462 x 380 centred on the
 // primary screen by integer halves; its own taskbar button; both icons.
-TEST_F(CalendarWindow, OpensAsTheFixedCentredWindow) {
+TEST_F(Win32CalendarWindow, OpensAsTheFixedCentredWindow) {
   EXPECT_TRUE(IsWindowVisible(handle_));
   EXPECT_EQ(WindowText(handle_), L"舟霁牌万年历");
   RECT outer;
@@ -167,7 +167,7 @@ TEST_F(CalendarWindow, OpensAsTheFixedCentredWindow) {
 
 // Three redraws before the first paint, the first with the month box still empty; the
 // boxes hold 2022 and 12, the focus is in the year box.
-TEST_F(CalendarWindow, StartsOnTodaysMonth) {
+TEST_F(Win32CalendarWindow, StartsOnTodaysMonth) {
   EXPECT_EQ(Redraws(), 3);
   EXPECT_EQ(Fills(), 2) << "the first redraw only wrote the month message";
   EXPECT_EQ(WindowText(Control(编辑框1)), L"2022");
@@ -179,7 +179,7 @@ TEST_F(CalendarWindow, StartsOnTodaysMonth) {
 // What the window drew is what the calendar draws on every backend: the recorded month
 // equals the fixture that the headless tests of both builds compare with, with GDI
 // measuring the texts.
-TEST_F(CalendarWindow, DrawsTheMonthOfTheSharedFixture) {
+TEST_F(Win32CalendarWindow, DrawsTheMonthOfTheSharedFixture) {
   std::ifstream file(std::string(WNL_APP_FIXTURES) + "/2022-12.txt", std::ios::binary);
   ASSERT_TRUE(file);
   std::stringstream fixture;
@@ -201,7 +201,7 @@ TEST_F(CalendarWindow, DrawsTheMonthOfTheSharedFixture) {
 }
 
 // The pixels of the image: today on cyan, weekends red, weekdays black, the watermark.
-TEST_F(CalendarWindow, PaintsTodayOnCyanAndWeekendsInRed) {
+TEST_F(Win32CalendarWindow, PaintsTodayOnCyanAndWeekendsInRed) {
   const DayCell today = December2022(15);
   EXPECT_GT(Count(kCyan, today.x, today.y, 26, 27), 150);
   EXPECT_EQ(Count(kCyan, 0, 0, 440, 280), Count(kCyan, today.x, today.y, 40, 30)) << "only today";
@@ -228,7 +228,7 @@ TEST_F(CalendarWindow, PaintsTodayOnCyanAndWeekendsInRed) {
 
 // Typing 1999 into the emptied year box: one redraw per change, and only the last
 // draws; the three before it leave the year message and the canvas alone.
-TEST_F(CalendarWindow, TypingRedrawsOnEveryCharacter) {
+TEST_F(Win32CalendarWindow, TypingRedrawsOnEveryCharacter) {
   HWND year = Control(编辑框1);
   SetFocus(year);
   SendMessageW(year, EM_SETSEL, 0, -1);
@@ -253,7 +253,7 @@ TEST_F(CalendarWindow, TypingRedrawsOnEveryCharacter) {
 // An arrow click steps by the window runtime's rules (12 up wraps to 1), redraws once,
 // selects the whole text and gives the box the focus; the native control's own position
 // is not used.
-TEST_F(CalendarWindow, ArrowClicksStepAndWrap) {
+TEST_F(Win32CalendarWindow, ArrowClicksStepAndWrap) {
   HWND month = Control(编辑框2);
   const int redraws = Redraws();
   Click(native().UpDownHandle(编辑框2), true);
@@ -275,7 +275,7 @@ TEST_F(CalendarWindow, ArrowClicksStepAndWrap) {
   EXPECT_EQ(WindowText(Control(编辑框1)), L"1902") << "no thousands separator, the wrap of the range";
 }
 
-TEST_F(CalendarWindow, TabMovesBetweenTheBoxes) {
+TEST_F(Win32CalendarWindow, TabMovesBetweenTheBoxes) {
   HWND year = Control(编辑框1);
   HWND month = Control(编辑框2);
   ASSERT_EQ(GetFocus(), year);
@@ -290,7 +290,7 @@ TEST_F(CalendarWindow, TabMovesBetweenTheBoxes) {
 }
 
 // Another window takes the activation; coming back, the month box has the focus again.
-TEST_F(CalendarWindow, GivesTheFocusBackOnReactivation) {
+TEST_F(Win32CalendarWindow, GivesTheFocusBackOnReactivation) {
   HWND month = Control(编辑框2);
   PostMessageW(Control(编辑框1), WM_KEYDOWN, VK_TAB, 1);
   ProcessPendingMessages();
@@ -307,7 +307,7 @@ TEST_F(CalendarWindow, GivesTheFocusBackOnReactivation) {
 }
 
 // Covering and uncovering: the paint copies the image, the calendar is not asked again.
-TEST_F(CalendarWindow, RepaintOnlyCopiesTheImage) {
+TEST_F(Win32CalendarWindow, RepaintOnlyCopiesTheImage) {
   const int redraws = Redraws();
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   EXPECT_EQ(Redraws(), redraws);
@@ -321,7 +321,7 @@ TEST_F(CalendarWindow, RepaintOnlyCopiesTheImage) {
   ReleaseDC(canvas, dc);
 }
 
-TEST_F(CalendarWindow, EscClosesTheWindowAndEndsTheLoop) {
+TEST_F(Win32CalendarWindow, EscClosesTheWindowAndEndsTheLoop) {
   HWND year = Control(编辑框1);
   PostMessageW(year, WM_KEYDOWN, VK_ESCAPE, 1);
   RunUntilClosed();
@@ -329,7 +329,7 @@ TEST_F(CalendarWindow, EscClosesTheWindowAndEndsTheLoop) {
   EXPECT_FALSE(IsWindow(handle_));
 }
 
-TEST_F(CalendarWindow, CloseButtonClosesTheWindow) {
+TEST_F(Win32CalendarWindow, CloseButtonClosesTheWindow) {
   PostMessageW(handle_, WM_SYSCOMMAND, SC_CLOSE, 0);
   RunUntilClosed();
   EXPECT_FALSE(runtime_.HasWindows());
