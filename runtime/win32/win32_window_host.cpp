@@ -3,6 +3,7 @@
 #include "runtime/icon_file.h"
 #include "runtime/runtime.h"
 #include "runtime/window_geometry.h"
+#include "runtime/win32/start_gate.h"
 #include "runtime/win32/wide_text.h"
 
 namespace runtime::win32 {
@@ -96,6 +97,8 @@ Win32WindowHost::Win32WindowHost(Window& window, HINSTANCE instance)
 
 std::unique_ptr<Win32WindowHost> Win32WindowHost::Create(Window& window, HINSTANCE instance) {
   std::unique_ptr<Win32WindowHost> host(new Win32WindowHost(window, instance));
+  WindowOpening();
+  host->opening_ = true;
   const WindowDefinition& d = window.definition();
 
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_CLIPCHILDREN;
@@ -133,6 +136,7 @@ std::unique_ptr<Win32WindowHost> Win32WindowHost::Create(Window& window, HINSTAN
 // The native windows go first, told nothing more to report, then what they drew with.
 Win32WindowHost::~Win32WindowHost() {
   detached_ = true;
+  if (opening_) WindowShown();
   if (window_handle_ != nullptr) {
     SetWindowLongPtrW(window_handle_, GWLP_USERDATA, 0);
     DestroyWindow(window_handle_);
@@ -250,6 +254,10 @@ void Win32WindowHost::ShowWindow() {
   ::ShowWindow(window_handle_, SW_SHOWNORMAL);
   SetForegroundWindow(window_handle_);
   UpdateWindow(window_handle_);
+  if (opening_) {
+    opening_ = false;
+    WindowShown();
+  }
 }
 
 void Win32WindowHost::ShowText(const ControlState& edit_box) {

@@ -87,6 +87,7 @@ class Win32WindowHost final : public WindowHost {
   std::unique_ptr<GdiSurface> spare_;
   int quiet_ = 0;
   bool detached_ = false;
+  bool opening_ = false;  // created and not yet shown
 };
 
 // The Win32 host of a window loaded on the Win32 backend.
