@@ -53,11 +53,11 @@ UINT DrawFormat(const ControlDefinition& d) {
   return format;
 }
 
-Font FontOfSpec(const FontSpec& spec) {
+Font DefinedFont(const FontSpec& defined) {
   Font font;
-  font.face = spec.face == nullptr ? "" : spec.face;
-  font.height = spec.height;
-  font.weight = spec.weight;
+  font.face = defined.face == nullptr ? "" : defined.face;
+  font.height = defined.height;
+  font.weight = defined.weight;
   return font;
 }
 
@@ -178,7 +178,7 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
       break;
     case ControlKind::kLabel:
       native->look.brush = CreateSolidBrush(native->look.background);
-      native->look.font = fonts_.Get(FontOfSpec(d.font));
+      native->look.font = fonts_.Get(DefinedFont(d.font));
       native->look.format = DrawFormat(d);
       native->handle = CreateWindowExW(0, kLabelClass, text.c_str(), child, d.left, d.top, d.width,
                                        d.height, parent, menu, instance_, &native->look);
@@ -194,7 +194,7 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
       if (native->handle == nullptr) break;
       // No limit: 0 asks for the largest a one-line box can hold.
       SendMessageW(native->handle, EM_SETLIMITTEXT, 0, 0);
-      if (HFONT font = fonts_.Get(FontOfSpec(d.font))) {
+      if (HFONT font = fonts_.Get(DefinedFont(d.font))) {
         SendMessageW(native->handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
       }
       // Narrow margins: a four-digit year fills most of the 48-pixel box.
