@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   }
   runtime::sound::SoundPlayer player([] { return runtime::alsa::MakeAlsaOutput(); });
   runtime::sound::PlayerHook sound(player);
-  const std::unique_ptr<runtime::Backend> backend = runtime::qt::MakeQtBackend(argc, argv);
+  const std::unique_ptr<runtime::Backend> backend = runtime::qt::MakeQtBackend(argc, argv, WNL_APP_ID);
   const runtime::WindowDefinition* windows[] = {&app::kCalendarWindowDefinition};
   return runtime::RunProgram(*backend, {windows, app::kCalendarWindow, {app::CalendarAssets(), &sound}});
 }

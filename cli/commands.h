@@ -27,4 +27,15 @@ int SolarCommand(const Argument& year, const Argument& month, const Argument& da
 // The 24 solar terms of a year (this year without one).
 int TermsCommand(const Argument& year, bool tsv);
 
+// A PNG of the calendar window showing the texts in its boxes, as the desktop paints it:
+// the client area, or with `canvas_only` the canvas alone, written to `path` ("-" is
+// standard output). Out of range the window as shown, with its message, and status 1.
+//
+// Qt takes longer to load than every other command takes to run, so wnl itself does
+// not link it: its render hands the whole command line (`argv`, as main got it) to the
+// program wnl-render, which is wnl built with Qt and runs the same command in-process.
+// Builds without a desktop window say that they cannot draw.
+int RenderCommand(char** argv, const Argument& year, const Argument& month,
+                  const std::string& path, bool canvas_only);
+
 }  // namespace cli

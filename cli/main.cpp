@@ -1,5 +1,6 @@
 // wnl: the calendar of 舟霁牌万年历 in a terminal and for scripts. The commands run the
-// window's own code on the headless backend; this file only reads the command line.
+// window's own code on the headless backend, but for render, which photographs the
+// desktop window itself; this file only reads the command line.
 //
 // The program's texts are GBK like everywhere else; they leave as UTF-8 (GbkToUtf8) and
 // box texts typed on the command line come in through Utf8ToGbk. The help texts below
@@ -129,6 +130,29 @@ int main(int argc, char** argv) {
                 u8"from 小寒 to 冬至. Other years have status 1.\n"
                 u8"Example: wnl terms 2024"));
 
+  CLI::App* render = app.add_subcommand("render", "A PNG of the window showing a month");
+  bool render_canvas = false;
+  std::string render_file;
+  Positional render_year;
+  AddPositional(*render, render_year, "YEAR", "Text of the year box (1902-2047)");
+  Positional render_month;
+  AddPositional(*render, render_month, "MONTH", "Text of the month box (1-12)");
+  render->add_option("-o,--output", render_file, "Where the PNG goes; - is standard output")
+      ->type_name("FILE.png")
+      ->required();
+  render->add_flag("--canvas", render_canvas, "Only the month grid: the 440x280 canvas");
+  AddToday(*render, today);
+  Describe(*render,
+           Utf8(u8"The calendar window itself, as the desktop paints it, drawn without a screen\n"
+                u8"(Qt's offscreen platform, unless QT_QPA_PLATFORM names another). The picture\n"
+                u8"is the window's client area, everything inside its frame: 456x351 pixels, or\n"
+                u8"with --canvas the 440x280 month grid alone. QT_SCALE_FACTOR=2 doubles both.\n"
+                u8"YEAR and MONTH go into the boxes as typed, as for 'wnl month'. Out of range,\n"
+                u8"the picture shows the window with the message in its header and the month\n"
+                u8"drawn before; the message goes to standard error and the status is 1, as it\n"
+                u8"is when the file cannot be written.\n"
+                u8"Example: wnl render 2024 2 -o february.png"));
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {
@@ -142,6 +166,12 @@ int main(int argc, char** argv) {
       return cli::kUsageError;
     }
     runtime::FixClock(cli::DateValueOf(*day));
+  }
+
+  // The one command that needs Qt; it makes its own runtime, on the Qt backend.
+  if (render->parsed()) {
+    return cli::RenderCommand(argv, render_year.value(), render_month.value(), render_file,
+                              render_canvas);
   }
 
   cli::UseBinaryStreams();

@@ -1,5 +1,5 @@
 // One whole run of wnl per iteration, from spawning the process to its exit, with its
-// standard output going to /dev/null. Wall-clock time, as a user waits for it.
+// standard output and error going to /dev/null. Wall-clock time, as a user waits for it.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -13,16 +13,17 @@ extern char** environ;
 
 namespace {
 
-void RunWnl(benchmark::State& state, std::vector<std::string> arguments) {
-  std::vector<char*> argv{const_cast<char*>(WNL_BINARY)};
+void RunProgram(benchmark::State& state, const char* program, std::vector<std::string> arguments) {
+  std::vector<char*> argv{const_cast<char*>(program)};
   for (std::string& a : arguments) argv.push_back(a.data());
   argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   for (auto _ : state) {
     pid_t pid = 0;
-    if (posix_spawn(&pid, WNL_BINARY, &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawn(&pid, program, &actions, nullptr, argv.data(), environ) != 0) {
       state.SkipWithError("cannot start wnl");
       break;
     }
@@ -34,6 +35,10 @@ void RunWnl(benchmark::State& state, std::vector<std::string> arguments) {
     }
   }
   posix_spawn_file_actions_destroy(&actions);
+}
+
+void RunWnl(benchmark::State& state, std::vector<std::string> arguments) {
+  RunProgram(state, WNL_BINARY, std::move(arguments));
 }
 
 // 54,008 lines: every day from 1901-02-19 to 2048-12-31.
@@ -51,5 +56,20 @@ BENCHMARK(BM_MonthJson)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The process alone, for comparison.
 void BM_Version(benchmark::State& state) { RunWnl(state, {"--version"}); }
 BENCHMARK(BM_Version)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+#ifdef WNL_RENDER_BINARY
+// The same month in wnl-render, which links Qt: what wnl would cost if it linked Qt
+// itself (loading Qt, though nothing of it starts).
+void BM_MonthJsonWithQtLinked(benchmark::State& state) {
+  RunProgram(state, WNL_RENDER_BINARY, {"month", "--json", "2022", "12", "--today", "2022-12-15"});
+}
+BENCHMARK(BM_MonthJsonWithQtLinked)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A picture of the window: wnl hands over to wnl-render, which builds the window offscreen.
+void BM_RenderWindow(benchmark::State& state) {
+  RunWnl(state, {"render", "2022", "12", "--today", "2022-12-15", "-o", "/dev/null"});
+}
+BENCHMARK(BM_RenderWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
+#endif
 
 }  // namespace

@@ -25,6 +25,10 @@ class QtBackend final : public Backend {
     MapFaces();
   }
 
+  // Windows closed outside the event loop (a still picture's) left their widgets to it;
+  // they go before the application object does.
+  ~QtBackend() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
   std::unique_ptr<WindowHost> CreateWindowHost(Window& window) override {
     return std::make_unique<QtWindowHost>(window);
   }
@@ -50,8 +54,10 @@ class QtBackend final : public Backend {
 
 bool HaveDisplay() { return Set("DISPLAY") || Set("WAYLAND_DISPLAY") || Set("QT_QPA_PLATFORM"); }
 
-std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv) {
-  return std::make_unique<QtBackend>(argc, argv);
+std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv, const char* desktop_entry) {
+  auto backend = std::make_unique<QtBackend>(argc, argv);
+  if (desktop_entry != nullptr) QGuiApplication::setDesktopFileName(QString::fromUtf8(desktop_entry));
+  return backend;
 }
 
 }  // namespace runtime::qt

@@ -15,6 +15,8 @@ namespace runtime::qt {
 // chosen in QT_QPA_PLATFORM (such as offscreen).
 bool HaveDisplay();
 
-std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv);
+// `desktop_entry`: the base name of the program's desktop entry, by which a desktop finds
+// the window's icon and name (on Wayland it is the window's app id).
+std::unique_ptr<Backend> MakeQtBackend(int& argc, char** argv, const char* desktop_entry = nullptr);
 
 }  // namespace runtime::qt
