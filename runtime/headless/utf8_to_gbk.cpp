@@ -1,10 +1,6 @@
 #include "runtime/headless/utf8_to_gbk.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <iconv.h>
-#endif
+#include "runtime/headless/character_conversion.h"
 
 namespace runtime::headless {
 namespace {
@@ -37,57 +33,6 @@ std::size_t CharacterLength(std::string_view s, std::size_t i) {
   return length;
 }
 
-#ifdef _WIN32
-
-bool Convert(std::string_view in, std::string& out) {
-  wchar_t wide[2];
-  const int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, in.data(),
-                                    static_cast<int>(in.size()), wide, 2);
-  if (n <= 0) return false;
-  char gbk[4];
-  BOOL defaulted = FALSE;
-  const int m = WideCharToMultiByte(936, WC_NO_BEST_FIT_CHARS, wide, n, gbk, sizeof gbk, nullptr,
-                                    &defaulted);
-  if (m <= 0 || defaulted) return false;
-  out.append(gbk, static_cast<std::size_t>(m));
-  return true;
-}
-
-#else
-
-class Converter {
- public:
-  Converter() : cd_(iconv_open("GBK", "UTF-8")) {}
-  ~Converter() {
-    if (cd_ != reinterpret_cast<iconv_t>(-1)) iconv_close(cd_);
-  }
-  bool operator()(std::string_view in, std::string& out) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) return false;
-    char buffer[8];
-    char* src = const_cast<char*>(in.data());
-    std::size_t src_left = in.size();
-    char* dst = buffer;
-    std::size_t dst_left = sizeof buffer;
-    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd_, &src, &src_left, &dst, &dst_left) == static_cast<std::size_t>(-1) ||
-        src_left != 0) {
-      return false;
-    }
-    out.append(buffer, sizeof buffer - dst_left);
-    return true;
-  }
-
- private:
-  iconv_t cd_;
-};
-
-bool Convert(std::string_view in, std::string& out) {
-  static Converter converter;
-  return converter(in, out);
-}
-
-#endif
-
 }  // namespace
 
 std::string Utf8ToGbk(std::string_view utf8) {
@@ -103,7 +48,9 @@ std::string Utf8ToGbk(std::string_view utf8) {
       out.push_back(utf8[i++]);
       continue;
     }
-    if (!Convert(utf8.substr(i, length), out)) out.push_back('?');
+    if (!ConvertCharacter(utf8.substr(i, length), Encoding::kUtf8, Encoding::kGbk, out)) {
+      out.push_back('?');
+    }
     i += length;
   }
   return out;
