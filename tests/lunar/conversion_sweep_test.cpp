@@ -6,29 +6,12 @@
 
 #include "lunar/conversion.h"
 #include "lunar/conversion_detail.h"
+#include "tests/lunar/test_dates.h"
 #include "lunar/solar_date.h"
 #include "lunar/year_table.h"
 
 namespace lunar {
 namespace {
-
-struct Solar {
-  std::uint16_t year, month, day;
-  bool operator==(const Solar&) const = default;
-};
-
-struct Lunar {
-  std::uint16_t year, month, day;
-  std::uint8_t leap;
-  bool operator==(const Lunar&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Solar& d) {
-  return os << d.year << "-" << d.month << "-" << d.day;
-}
-std::ostream& operator<<(std::ostream& os, const Lunar& d) {
-  return os << d.year << "-" << d.month << "-" << d.day << (d.leap ? " leap" : "");
-}
 
 constexpr Solar kFirstDay{1901, 2, 19};
 constexpr Solar kLastDay{2048, 12, 31};

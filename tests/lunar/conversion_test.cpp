@@ -7,27 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "lunar/conversion_detail.h"
+#include "tests/lunar/test_dates.h"
 
 namespace lunar {
 namespace {
-
-struct Solar {
-  std::uint16_t year, month, day;
-  bool operator==(const Solar&) const = default;
-};
-
-struct Lunar {
-  std::uint16_t year, month, day;
-  std::uint8_t leap;
-  bool operator==(const Lunar&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& os, const Solar& d) {
-  return os << d.year << "-" << d.month << "-" << d.day;
-}
-std::ostream& operator<<(std::ostream& os, const Lunar& d) {
-  return os << d.year << "-" << d.month << "-" << d.day << (d.leap ? " leap" : "");
-}
 
 constexpr Lunar kUntouchedLunar{7, 7, 7, 7};
 constexpr Solar kUntouchedSolar{7, 7, 7};
