@@ -11,7 +11,8 @@ class PlayerHook final : public SoundHook {
  public:
   explicit PlayerHook(SoundPlayer& player) : player_(player) {}
 
-  Id Start(std::span<const std::uint8_t> track, bool loop) override { return player_.Play(track, loop); }
+  // The runtime's tracks are stored assets, valid for the whole program.
+  Id Start(std::span<const std::uint8_t> track, bool loop) override { return player_.PlayStored(track, loop); }
   void Stop(Id id) override { player_.Stop(id); }
   void StopAll() override { player_.StopAll(); }
 

@@ -50,17 +50,27 @@ SoundPlayer::~SoundPlayer() { StopAll(); }
 
 SoundId SoundPlayer::Play(std::span<const std::uint8_t> wave, bool loop) {
   const std::optional<WaveTrack> track = ParseWave(wave);
-  if (!track) return 0;
+  return track ? Start(*track, loop, true) : 0;
+}
+
+SoundId SoundPlayer::PlayStored(std::span<const std::uint8_t> wave, bool loop) {
+  const std::optional<WaveTrack> track = ParseWave(wave);
+  return track ? Start(*track, loop, false) : 0;
+}
+
+SoundId SoundPlayer::Start(const WaveTrack& track, bool loop, bool copy_here) {
   try {
-    std::vector<std::uint8_t> samples(track->samples.begin(), track->samples.end());
+    std::vector<std::uint8_t> samples;
+    if (copy_here) samples.assign(track.samples.begin(), track.samples.end());
+    const std::span<const std::uint8_t> stored = copy_here ? std::span<const std::uint8_t>() : track.samples;
     auto sound = std::make_unique<Sound>();
     std::vector<std::unique_ptr<Sound>> ended;  // joined on the way out
     std::lock_guard lock(mutex_);
     ended = TakeEnded();
     sounds_.reserve(sounds_.size() + 1);  // so the list takes the sound once it runs
     sound->id = ++last_id_;
-    sound->thread = std::thread(&SoundPlayer::Run, this, std::ref(*sound), std::move(samples),
-                                track->format, loop);
+    sound->thread = std::thread(&SoundPlayer::Run, this, std::ref(*sound), std::move(samples), stored,
+                                track.format, loop);
     sounds_.push_back(std::move(sound));
     return last_id_;
   } catch (...) {
@@ -96,11 +106,13 @@ std::size_t SoundPlayer::Running() const {
       std::count_if(sounds_.begin(), sounds_.end(), [](const auto& s) { return !s->ended; }));
 }
 
-void SoundPlayer::Run(Sound& sound, std::vector<std::uint8_t> samples, PcmFormat format,
-                      bool loop) {
+void SoundPlayer::Run(Sound& sound, std::vector<std::uint8_t> samples,
+                      std::span<const std::uint8_t> stored, PcmFormat format, bool loop) {
   try {
     std::unique_ptr<PcmOutput> output = make_output_ ? make_output_() : nullptr;
     if (output && output->Open(format)) {
+      // Only a sound that can be heard needs its copy.
+      if (!stored.empty()) samples.assign(stored.begin(), stored.end());
       if (Stream(*output, samples, format, loop, sound.stop)) output->Reset();
       output->Close();
     }

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "runtime/sound/pcm_output.h"
+#include "runtime/sound/wave_track.h"
 
 namespace runtime::sound {
 
@@ -46,6 +47,11 @@ class SoundPlayer {
   // is not accepted or no thread could be started: then nothing plays.
   SoundId Play(std::span<const std::uint8_t> wave, bool loop);
 
+  // As Play, for a track whose bytes stay valid as long as the player (a track stored
+  // in the program): the sound's own thread makes the copy, so the caller does not wait
+  // for it at start-up.
+  SoundId PlayStored(std::span<const std::uint8_t> wave, bool loop);
+
   // Tells the sound to stop and returns at once. Unknown or ended sounds are ignored.
   void Stop(SoundId id);
 
@@ -58,7 +64,9 @@ class SoundPlayer {
  private:
   struct Sound;
 
-  void Run(Sound& sound, std::vector<std::uint8_t> samples, PcmFormat format, bool loop);
+  SoundId Start(const WaveTrack& track, bool loop, bool copy_here);
+  void Run(Sound& sound, std::vector<std::uint8_t> samples, std::span<const std::uint8_t> stored,
+           PcmFormat format, bool loop);
   void Ended(Sound& sound);
   std::vector<std::unique_ptr<Sound>> TakeEnded() noexcept;  // with mutex_ held
 

@@ -7,4 +7,5 @@ wnl_add_test(app_test
     ${CMAKE_CURRENT_LIST_DIR}/day_annotation_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/draw_list_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
-  LIBS app app_assets runtime_headless)
+    ${CMAKE_CURRENT_LIST_DIR}/terminal_month_test.cpp
+  LIBS app app_assets app_terminal runtime_headless)

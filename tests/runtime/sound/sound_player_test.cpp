@@ -117,6 +117,25 @@ TEST(SoundPlayer, WithoutLoopPlaysOnceAndEndsByItself) {
   EXPECT_EQ(capture->LiveOutputs(), 0);
 }
 
+// A stored track is copied by the sound's own thread, once its output is open: the
+// same bytes play, and a sound without a device never copies anything.
+TEST(SoundPlayer, AStoredTrackPlaysTheSameFromTheThreadsOwnCopy) {
+  const auto capture = Capture::Make();
+  SoundPlayer player(From(capture));
+  ASSERT_NE(player.PlayStored(kTrack, /*loop=*/false), 0u);
+  ASSERT_TRUE(Eventually([&] { return player.Running() == 0; }));
+  EXPECT_EQ(capture->Bytes(), kSamples);
+
+  Capture::Options no_device;
+  no_device.fail_open = true;
+  const auto silent = Capture::Make(no_device);
+  SoundPlayer quiet(From(silent));
+  ASSERT_NE(quiet.PlayStored(kTrack, /*loop=*/true), 0u);
+  ASSERT_TRUE(Eventually([&] { return quiet.Running() == 0; }));
+  EXPECT_TRUE(silent->Bytes().empty());
+  EXPECT_EQ(quiet.PlayStored(Bytes(kTrack.begin(), kTrack.begin() + 20), true), 0u);
+}
+
 TEST(SoundPlayer, StopReturnsWhileTheSoundIsStillBusy) {
   const auto capture = Capture::Make();
   capture->HoldWrites();
