@@ -49,7 +49,7 @@ constexpr double kTrackSeconds = 0.5;
 constexpr std::size_t kLongPaste = 1 << 20;  // bytes of GBK
 
 #if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;  // the allocator keeps freed memory: RSS says nothing
+constexpr bool kSanitized = true;  // its allocator keeps freed memory: RSS says nothing
 #else
 constexpr bool kSanitized = false;
 #endif
@@ -280,9 +280,11 @@ TEST_F(WindowUnderLoad, StaysAliveRightAndFlatWhileTheSoundLoops) {
   EXPECT_EQ(listening_->outputs, 0);
   // Passes follow each other for the whole run.
   EXPECT_GE(listening_->passes, static_cast<int>(seconds / kTrackSeconds * 0.8));
-  EXPECT_LT(listening_->longest_gap_within_a_pass, 0.010);
-  EXPECT_LT(listening_->longest_gap_between_passes, 0.050);
+  // Under the sanitizers the window's thread is many times slower and the timing says
+  // little; there only the passes and the end of the sound are judged.
   if (!kSanitized) {
+    EXPECT_LT(listening_->longest_gap_within_a_pass, 0.010);
+    EXPECT_LT(listening_->longest_gap_between_passes, 0.050);
     EXPECT_LT(after.rss - before.rss, 16 * 1024);
   }
 }
