@@ -14,7 +14,6 @@
 #include <span>
 #include <string>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 #include "app/assets.h"
@@ -29,6 +28,8 @@
 #include "runtime/sound/player_hook.h"
 #include "runtime/sound/sound_player.h"
 #if WNL_HAVE_ALSA
+#include <unistd.h>
+
 #include "runtime/alsa/alsa_output.h"
 #endif
 
