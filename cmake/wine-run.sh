@@ -35,7 +35,7 @@ make_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    [ -e "$WINEPREFIX/.wnl-ready" ] && exit 0
+    [ -e "$WINEPREFIX/.wnl-ready-2" ] && exit 0
     wineserver -k >/dev/null 2>&1
     rm -rf "$WINEPREFIX"
     quiet 300 wine wineboot.exe --init &&
@@ -44,8 +44,16 @@ make_prefix() {
       # status (0xC0000005 ends as 5) and no dialog.
       quiet 60 wine reg.exe add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' \
         /v Debugger /t REG_SZ /d none /f &&
+      # The test display has no window manager: wine then frames its windows itself,
+      # rather than waiting for a manager at every window that closes.
+      quiet 60 wine reg.exe add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f &&
+      # Windows' Song face, under its two names, is the Song face this machine has.
+      quiet 60 wine reg.exe add 'HKCU\Software\Wine\Fonts\Replacements' \
+        /v 宋体 /t REG_SZ /d 'AR PL UMing CN' /f &&
+      quiet 60 wine reg.exe add 'HKCU\Software\Wine\Fonts\Replacements' \
+        /v SimSun /t REG_SZ /d 'AR PL UMing CN' /f &&
       quiet 120 wineserver -w &&
-      touch "$WINEPREFIX/.wnl-ready"
+      touch "$WINEPREFIX/.wnl-ready-2"
   ) 9>"$WINEPREFIX.lock"
 }
 
@@ -54,7 +62,7 @@ if [ "${1:-}" = --wait ]; then
   quiet 120 wineserver -w
   exit
 fi
-[ -e "$WINEPREFIX/.wnl-ready" ] || make_prefix || exit 1
+[ -e "$WINEPREFIX/.wnl-ready-2" ] || make_prefix || exit 1
 [ "${1:-}" != --make-prefix ] || exit 0
 
 log=$(mktemp)
