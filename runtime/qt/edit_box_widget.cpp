@@ -73,13 +73,33 @@ EditBoxWidget::EditBoxWidget(QWidget* parent, const ControlDefinition& definitio
   setAutoFillBackground(true);
 
   connect(this, &QLineEdit::textEdited, this, [this](const QString& now) {
+    undo_touched_ += length_ + now.size();
+    length_ = now.size();
+    // After the edit has run its course, from the event loop.
+    if (undo_touched_ > kUndoBudget) QMetaObject::invokeMethod(this, &EditBoxWidget::DropUndoHistory, Qt::QueuedConnection);
     if (Window* window = reporter_->window) window->UserEditedText(number_, ToGbk(now));
   });
 }
 
 void EditBoxWidget::ShowText(const QString& text) {
-  // setText does not count as an edit: textEdited stays quiet.
+  // setText does not count as an edit: textEdited stays quiet. It also clears the undo history.
   setText(text);
+  length_ = text.size();
+  undo_touched_ = 0;
+}
+
+void EditBoxWidget::DropUndoHistory() {
+  if (undo_touched_ <= kUndoBudget) return;  // a write has cleared it meanwhile
+  const int cursor = cursorPosition();
+  const int start = selectionStart(), length = selectionLength();
+  ShowText(text());
+  if (length == 0) {
+    setCursorPosition(cursor);
+  } else if (cursor == start) {
+    setSelection(start + length, -length);
+  } else {
+    setSelection(start, length);
+  }
 }
 
 bool EditBoxWidget::event(QEvent* event) {

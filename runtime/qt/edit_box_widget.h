@@ -20,15 +20,25 @@ class EditBoxWidget final : public QLineEdit {
 
   void ShowText(const QString& text);
 
+  // Qt's line edit keeps an undo step for every character an edit inserts or removes,
+  // for as long as the box lives: a few pastes of a long text would hold hundreds of
+  // megabytes. Once the edits since the history last started have touched this many
+  // characters, it starts afresh (text, cursor and selection stay as they are).
+  static constexpr qsizetype kUndoBudget = qsizetype{1} << 16;
+
  protected:
   bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void DropUndoHistory();
+
   ReporterRef reporter_;
   std::int32_t number_;
   bool sunken_;
+  qsizetype length_ = 0;        // of the text after the last edit or write
+  qsizetype undo_touched_ = 0;  // characters the edits since have touched, at most
 };
 
 }  // namespace runtime::qt
