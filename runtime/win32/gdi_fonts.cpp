@@ -24,9 +24,14 @@ LOGFONTW InterfaceLogFont() {
   return fallback;
 }
 
-LOGFONTW LogFontOf(const Font& font) {
+LOGFONTW LogFontOf(const Font& font, std::int32_t dpi) {
   LOGFONTW lf = InterfaceLogFont();
-  if (font.height > 0) lf.lfHeight = -font.height;
+  const DpiScale scale{dpi};
+  if (font.height > 0) {
+    lf.lfHeight = -scale.ToDevice(font.height);
+  } else if (const std::int32_t system = SystemDpi(); system != dpi) {
+    lf.lfHeight = MulDiv(lf.lfHeight, dpi, system);
+  }
   lf.lfWidth = 0;
   lf.lfEscapement = font.angle;
   lf.lfOrientation = font.angle;
@@ -59,7 +64,7 @@ HFONT FontCache::Get(const Font& font) {
   for (const Entry& entry : entries_) {
     if (entry.font == font) return entry.handle;
   }
-  const LOGFONTW lf = LogFontOf(font);
+  const LOGFONTW lf = LogFontOf(font, dpi_);
   HFONT handle = CreateFontIndirectW(&lf);
   if (handle == nullptr) return nullptr;
   if (entries_.size() == kLimit) {

@@ -6,6 +6,9 @@
 // own code page is not Chinese; a Latin face keeps the default set, which would otherwise
 // lose to any Chinese face. An empty face or a height of 0 takes the system's message
 // font, its face and size.
+//
+// Heights are logical pixels; a font is made for a screen of some dots per inch, so at
+// 192 a 24-pixel font is 48 of the screen's pixels high.
 #pragma once
 
 #include "runtime/win32/windows_api.h"
@@ -14,18 +17,19 @@
 #include <vector>
 
 #include "runtime/font.h"
+#include "runtime/win32/dpi_scale.h"
 
 namespace runtime::win32 {
 
-LOGFONTW LogFontOf(const Font& font);
+LOGFONTW LogFontOf(const Font& font, std::int32_t dpi = kLogicalDpi);
 
-// The system's font for dialogs and message boxes.
+// The system's font for dialogs and message boxes, at the system's dots per inch.
 LOGFONTW InterfaceLogFont();
 
 // Owns the GDI fonts a surface or a window has drawn with, made once each.
 class FontCache {
  public:
-  FontCache() = default;
+  explicit FontCache(std::int32_t dpi = kLogicalDpi) : dpi_(dpi) {}
   ~FontCache();
   FontCache(const FontCache&) = delete;
   FontCache& operator=(const FontCache&) = delete;
@@ -41,6 +45,7 @@ class FontCache {
   // A month draws with three fonts; a bound keeps a program that keeps changing its
   // font from piling up GDI objects.
   static constexpr std::size_t kLimit = 16;
+  std::int32_t dpi_;
   std::vector<Entry> entries_;
 };
 

@@ -20,13 +20,12 @@ class GdiSurface::FontScope {
   HGDIOBJ old_ = nullptr;
 };
 
-GdiSurface::GdiSurface(std::int32_t width, std::int32_t height, Colour background,
-                       std::int32_t vertical_dpi)
-    : width_(width), height_(height), dpi_(vertical_dpi) {
+GdiSurface::GdiSurface(std::int32_t width, std::int32_t height, Colour background, std::int32_t dpi)
+    : scale_{dpi}, width_(scale_.ToDevice(width)), height_(scale_.ToDevice(height)), fonts_(dpi) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;  // top-down
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;  // top-down
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
@@ -68,7 +67,7 @@ void GdiSurface::DrawText(std::int32_t x, std::int32_t y, const Text& text, cons
     SetBkMode(dc_, OPAQUE);
     SetBkColor(dc_, background & 0xFFFFFF);
   }
-  TextOutW(dc_, x, y, wide.data(), static_cast<int>(wide.size()));
+  TextOutW(dc_, scale_.ToDevice(x), scale_.ToDevice(y), wide.data(), static_cast<int>(wide.size()));
   Changed();
 }
 
@@ -80,7 +79,7 @@ TextExtent GdiSurface::MeasureText(const Text& text, const Font& font) {
   GetTextMetricsW(dc_, &metrics);
   SIZE size{};
   if (!wide.empty()) GetTextExtentPoint32W(dc_, wide.data(), static_cast<int>(wide.size()), &size);
-  return {size.cx, metrics.tmHeight};
+  return {scale_.ToLogical(size.cx), scale_.ToLogical(metrics.tmHeight)};
 }
 
 void GdiSurface::CopyTo(HDC target, std::int32_t x, std::int32_t y) const {

@@ -75,6 +75,10 @@ LRESULT CALLBACK LabelProc(HWND label, UINT message, WPARAM wparam, LPARAM lpara
       InvalidateRect(label, nullptr, FALSE);
       return result;
     }
+    case WM_GETFONT: {
+      const PanelLook* look = LookOf(label);
+      return reinterpret_cast<LRESULT>(look != nullptr ? look->font : nullptr);
+    }
     default:
       return DefWindowProcW(label, message, wparam, lparam);
   }

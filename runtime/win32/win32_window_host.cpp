@@ -66,13 +66,6 @@ COLORREF Rgb(Colour colour) { return colour & 0xFFFFFF; }
 // The canvas's "no colour" background is the system's button face.
 Colour CanvasBackground(Colour colour) { return colour == kTransparent ? kButtonFace : colour; }
 
-std::int32_t ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen != nullptr) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 // The icon at one size: from the program's icon resource of that name, else made from
 // the stored icon file itself.
 HICON LoadIconAt(HINSTANCE instance, const char* asset, int size) {
@@ -93,7 +86,7 @@ HICON LoadIconAt(HINSTANCE instance, const char* asset, int size) {
 }  // namespace
 
 Win32WindowHost::Win32WindowHost(Window& window, HINSTANCE instance)
-    : window_(window), instance_(instance), dpi_(ScreenDpi()) {}
+    : window_(window), instance_(instance), scale_{SystemDpi()}, fonts_(scale_.dpi) {}
 
 std::unique_ptr<Win32WindowHost> Win32WindowHost::Create(Window& window, HINSTANCE instance) {
   std::unique_ptr<Win32WindowHost> host(new Win32WindowHost(window, instance));
@@ -110,19 +103,27 @@ std::unique_ptr<Win32WindowHost> Win32WindowHost::Create(Window& window, HINSTAN
   if (d.taskbar_button) ex_style |= WS_EX_APPWINDOW;
   if (d.always_on_top) ex_style |= WS_EX_TOPMOST;
 
-  const Point at = StartPosition(d, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  // The outer size is scaled with everything else (the frame's share of it is the
+  // system's at its dots per inch), and the scaled window is centred on the screen.
+  const DpiScale& scale = host->scale_;
+  WindowDefinition on_screen = d;
+  on_screen.outer_width = scale.ToDevice(d.outer_width);
+  on_screen.outer_height = scale.ToDevice(d.outer_height);
+  on_screen.stored_left = scale.ToDevice(d.stored_left);
+  on_screen.stored_top = scale.ToDevice(d.stored_top);
+  const std::int32_t width = on_screen.outer_width;
+  const std::int32_t height = on_screen.outer_height;
+  const Point at = StartPosition(on_screen, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
   host->background_ = CreateSolidBrush(Rgb(d.background));
   const std::wstring title = WideFromGbk(d.title);
-  HWND handle = CreateWindowExW(ex_style, kTopLevelClass, title.c_str(), style, at.x, at.y,
-                                d.outer_width, d.outer_height, nullptr, nullptr, instance,
-                                host.get());
+  HWND handle = CreateWindowExW(ex_style, kTopLevelClass, title.c_str(), style, at.x, at.y, width,
+                                height, nullptr, nullptr, instance, host.get());
   if (handle == nullptr) return nullptr;
 
   RECT outer;
   GetWindowRect(handle, &outer);
-  if (outer.right - outer.left != d.outer_width || outer.bottom - outer.top != d.outer_height) {
-    SetWindowPos(handle, nullptr, at.x, at.y, d.outer_width, d.outer_height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  if (outer.right - outer.left != width || outer.bottom - outer.top != height) {
+    SetWindowPos(handle, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (d.icon != nullptr) {
     host->big_icon_ = LoadIconAt(instance, d.icon, GetSystemMetrics(SM_CXICON));
@@ -169,19 +170,20 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
   HWND parent = ContainerOf(control);
   const DWORD child = WS_CHILD | WS_CLIPSIBLINGS | (d.enabled ? 0 : WS_DISABLED);
   const std::wstring text = WideFromGbk(control.text);
+  const Rect at = scale_.ToDevice(Rect{d.left, d.top, d.width, d.height});
 
   switch (d.kind) {
     case ControlKind::kShapeBox:
       native->look.brush = CreateSolidBrush(native->look.background);
-      native->handle = CreateWindowExW(0, kShapeBoxClass, L"", child | WS_CLIPCHILDREN, d.left,
-                                       d.top, d.width, d.height, parent, menu, instance_, &native->look);
+      native->handle = CreateWindowExW(0, kShapeBoxClass, L"", child | WS_CLIPCHILDREN, at.left,
+                                       at.top, at.width, at.height, parent, menu, instance_, &native->look);
       break;
     case ControlKind::kLabel:
       native->look.brush = CreateSolidBrush(native->look.background);
       native->look.font = fonts_.Get(DefinedFont(d.font));
       native->look.format = DrawFormat(d);
-      native->handle = CreateWindowExW(0, kLabelClass, text.c_str(), child, d.left, d.top, d.width,
-                                       d.height, parent, menu, instance_, &native->look);
+      native->handle = CreateWindowExW(0, kLabelClass, text.c_str(), child, at.left, at.top, at.width,
+                                       at.height, parent, menu, instance_, &native->look);
       break;
     case ControlKind::kEditBox: {
       native->look.brush = CreateSolidBrush(native->look.background);
@@ -189,8 +191,8 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
       if (d.horizontal == Alignment::kCentre) style |= ES_CENTER;
       if (d.horizontal == Alignment::kEnd) style |= ES_RIGHT;
       const DWORD edge = d.border == Border::kSunken ? WS_EX_CLIENTEDGE : 0;
-      native->handle = CreateWindowExW(edge, WC_EDITW, text.c_str(), style, d.left, d.top, d.width,
-                                       d.height, parent, menu, instance_, nullptr);
+      native->handle = CreateWindowExW(edge, WC_EDITW, text.c_str(), style, at.left, at.top, at.width,
+                                       at.height, parent, menu, instance_, nullptr);
       if (native->handle == nullptr) break;
       // No limit: 0 asks for the largest a one-line box can hold.
       SendMessageW(native->handle, EM_SETLIMITTEXT, 0, 0);
@@ -198,9 +200,11 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
         SendMessageW(native->handle, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
       }
       // Narrow margins: a four-digit year fills most of the 48-pixel box.
-      SendMessageW(native->handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(1, 1));
+      const WORD margin = static_cast<WORD>(scale_.ToDevice(1));
+      SendMessageW(native->handle, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(margin, margin));
       if (control.has_up_down()) {
-        const Rect r = UpDownRect(d);
+        // Built on the box's own pixels, so that it touches the box at every scale.
+        const Rect r{at.left + at.width, at.top, scale_.ToDevice(kUpDownWidth), at.height};
         native->up_down = CreateWindowExW(
             0, UPDOWN_CLASSW, L"", child | UDS_NOTHOUSANDS, r.left, r.top, r.width, r.height,
             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstUpDownId + id)), instance_,
@@ -219,10 +223,11 @@ void Win32WindowHost::CreateControl(const ControlState& control) {
       break;
     }
     case ControlKind::kCanvas:
-      native->image = std::make_unique<GdiSurface>(d.width, d.height, CanvasBackground(d.background), dpi_);
+      native->image =
+          std::make_unique<GdiSurface>(d.width, d.height, CanvasBackground(d.background), scale_.dpi);
       native->look.image = native->image.get();
-      native->handle = CreateWindowExW(0, kCanvasClass, L"", child, d.left, d.top, d.width, d.height,
-                                       parent, menu, instance_, &native->look);
+      native->handle = CreateWindowExW(0, kCanvasClass, L"", child, at.left, at.top, native->image->width(),
+                                       native->image->height(), parent, menu, instance_, &native->look);
       native->image->ShowIn(native->handle);
       break;
   }
@@ -236,7 +241,7 @@ Surface& Win32WindowHost::CanvasSurface(const ControlState& canvas) {
   // The runtime asks only for canvases it had created; this keeps a stray request harmless.
   if (spare_ == nullptr) {
     spare_ = std::make_unique<GdiSurface>(canvas.definition->width, canvas.definition->height,
-                                          CanvasBackground(canvas.definition->background), dpi_);
+                                          CanvasBackground(canvas.definition->background), scale_.dpi);
   }
   return *spare_;
 }

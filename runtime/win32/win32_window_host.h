@@ -7,6 +7,10 @@
 // moves). What the user does reaches the runtime as the Window's User* reports; while
 // the runtime is calling the host, the notifications that its calls cause are not
 // reported back.
+//
+// Its layout is the definition's, in logical pixels, scaled to the screen's dots per
+// inch as the window is made: at 200 % every position, size and font height is doubled
+// and the canvas's image has twice its logical size each way.
 #pragma once
 
 #include "runtime/win32/windows_api.h"
@@ -17,6 +21,7 @@
 
 #include "runtime/backend.h"
 #include "runtime/window.h"
+#include "runtime/win32/dpi_scale.h"
 #include "runtime/win32/gdi_fonts.h"
 #include "runtime/win32/gdi_surface.h"
 #include "runtime/win32/panels.h"
@@ -26,8 +31,8 @@ namespace runtime::win32 {
 class Win32WindowHost final : public WindowHost {
  public:
   // The native window, hidden, centred on the primary screen (or at the stored
-  // position), of exactly the definition's outer size, with its icons. Null when
-  // Windows cannot make it.
+  // position), of exactly the definition's outer size at the screen's scale, with its
+  // icons. Null when Windows cannot make it.
   static std::unique_ptr<Win32WindowHost> Create(Window& window, HINSTANCE instance);
   ~Win32WindowHost() override;
   Win32WindowHost(const Win32WindowHost&) = delete;
@@ -81,7 +86,7 @@ class Win32WindowHost final : public WindowHost {
   HBRUSH background_ = nullptr;
   HICON big_icon_ = nullptr;
   HICON small_icon_ = nullptr;
-  std::int32_t dpi_ = 96;
+  DpiScale scale_;
   std::vector<std::unique_ptr<NativeControl>> controls_;
   FontCache fonts_;
   std::unique_ptr<GdiSurface> spare_;

@@ -40,3 +40,22 @@ wnl_add_test(win32_sound_capture_test
   PROPERTIES RESOURCE_LOCK win32_sound ENVIRONMENT ALSA_CONFIG_PATH=${capture_dir}/asound.conf)
 target_compile_definitions(win32_sound_capture_test PRIVATE
   WNL_CAPTURE_FILE="${capture_dir}/captured.raw")
+
+# The window on a screen of 192 dots per inch (200 %), in a copy of the tree's wine
+# prefix (cmake/mingw-w64.cmake puts it in wineprefix/) with that display setting. Its
+# cases share the window tests' display; once they are done the copy's wine is waited
+# for, so that none of it outlives the display.
+set(win32_dpi_run
+  ${CMAKE_CURRENT_LIST_DIR}/win32/wine-at-dpi.sh ${PROJECT_SOURCE_DIR}/cmake/wine-run.sh
+  ${CMAKE_BINARY_DIR}/wineprefix 192)
+set(win32_default_run ${CMAKE_CROSSCOMPILING_EMULATOR})
+set(CMAKE_CROSSCOMPILING_EMULATOR ${win32_dpi_run})
+wnl_add_test(win32_hidpi_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/win32/hidpi_window_test.cpp
+  LIBS app app_assets app_win32_resources runtime_win32 runtime_headless
+  PROPERTIES RESOURCE_LOCK win32_display FIXTURES_REQUIRED win32_192_dpi)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${win32_default_run})
+target_compile_definitions(win32_hidpi_test PRIVATE
+  WNL_APP_FIXTURES="${PROJECT_SOURCE_DIR}/tests/app/fixtures")
+add_test(NAME win32_hidpi_wine_ended COMMAND ${win32_dpi_run} --wait)
+set_tests_properties(win32_hidpi_wine_ended PROPERTIES FIXTURES_CLEANUP win32_192_dpi TIMEOUT 150)

@@ -97,6 +97,37 @@ TEST(GdiSurface, MeasuresInTheFontsPixels) {
   EXPECT_EQ(surface.VerticalDpi(), 96);
 }
 
+// At 200 % the image has twice the pixels each way and the calendar still draws and
+// measures in logical ones: texts land at twice the point with fonts twice as high, and
+// their measures are the screen's halved, so an opaque cell covers twice the measure.
+TEST(GdiSurface, AtTwiceTheDpiDrawsAtTheScreensPixels) {
+  GdiSurface surface(120, 80, kWhite, 192);
+  EXPECT_EQ(surface.width(), 240);
+  EXPECT_EQ(surface.height(), 160);
+  EXPECT_EQ(surface.VerticalDpi(), 96) << "points become logical pixels";
+  const Font arial = MakeFont("Arial", 24, kBoldWeight);
+  const TextExtent extent = surface.MeasureText("15", arial);
+  const TextExtent at96 = GdiSurface(10, 10, kWhite, 96).MeasureText("15", arial);
+  EXPECT_NEAR(extent.width, at96.width, 1);
+  EXPECT_NEAR(extent.height, at96.height, 1);
+
+  surface.DrawText(10, 10, "15", arial, 0x000000, kCyan);
+  EXPECT_EQ(surface.PixelAt(19, 20), kWhite);
+  EXPECT_EQ(surface.PixelAt(20, 20), kCyan);
+  EXPECT_EQ(surface.PixelAt(20 + 2 * extent.width - 2, 20 + 2 * extent.height - 2), kCyan);
+  EXPECT_EQ(surface.PixelAt(20 + 2 * extent.width + 1, 20), kWhite);
+  EXPECT_EQ(surface.PixelAt(20, 20 + 2 * extent.height + 1), kWhite);
+
+  surface.Fill(kWhite);
+  surface.DrawText(30, 20, "8", arial, kRed, kTransparent);
+  const Box ink = InkOf(surface, kWhite);
+  ASSERT_FALSE(ink.empty());
+  EXPECT_GE(ink.left, 60);
+  EXPECT_GE(ink.top, 40);
+  EXPECT_LT(ink.right, 60 + 2 * surface.MeasureText("8", arial).width);
+  EXPECT_GT(ink.bottom - ink.top, 24) << "drawn 48 pixels high";
+}
+
 TEST(GdiFonts, AskForChineseFacesWithTheChineseSet) {
   const LOGFONTW song = LogFontOf(MakeFont("宋体", 12));
   EXPECT_EQ(song.lfHeight, -12);
@@ -113,6 +144,15 @@ TEST(GdiFonts, AskForChineseFacesWithTheChineseSet) {
   EXPECT_EQ(interface_font.lfCharSet, GB2312_CHARSET);
   EXPECT_STREQ(interface_font.lfFaceName, InterfaceLogFont().lfFaceName);
   EXPECT_EQ(interface_font.lfHeight, InterfaceLogFont().lfHeight);
+}
+
+// A font for a screen of 192 dots per inch: pixel heights doubled, and the system's
+// interface font (the system's, at 96 here) as large as it would be there.
+TEST(GdiFonts, ScaleHeightsToTheScreensDpi) {
+  EXPECT_EQ(LogFontOf(MakeFont("宋体", 12), 192).lfHeight, -24);
+  EXPECT_EQ(LogFontOf(MakeFont("Arial", 19, kBoldWeight), 144).lfHeight, -29);
+  ASSERT_EQ(SystemDpi(), 96);
+  EXPECT_EQ(LogFontOf(Font{}, 192).lfHeight, 2 * InterfaceLogFont().lfHeight);
 }
 
 // What the window's Chinese texts are drawn with has glyphs for them.

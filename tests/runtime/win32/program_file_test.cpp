@@ -1,6 +1,6 @@
 // What a Windows user gets besides the window: the program file's resources (version,
-// icon, manifest), and the fatal error box with its title, icon and text, after which
-// the program ends with status 1.
+// icon, manifest with its DPI awareness), and the fatal error box with its title, icon
+// and text, after which the program ends with status 1.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -49,6 +49,21 @@ TEST(ProgramFile, CarriesVersionIconAndManifest) {
   EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(xml.find("version=\"6.0.0.0\""), std::string::npos);
   FreeLibrary(file);
+  // Windows reads the manifest as the program starts (one it cannot read stops it): the
+  // program is aware of the system's dots per inch and is not stretched.
+  ACTCTXW context_of_program{};
+  context_of_program.cbSize = sizeof context_of_program;
+  context_of_program.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  context_of_program.lpSource = program.c_str();
+  context_of_program.lpResourceName = MAKEINTRESOURCEW(1);
+  HANDLE context = CreateActCtxW(&context_of_program);
+  ASSERT_NE(context, INVALID_HANDLE_VALUE) << "the manifest is read";
+  wchar_t aware[16] = {};
+  SIZE_T written = 0;
+  EXPECT_TRUE(QueryActCtxSettingsW(0, context, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                                   L"dpiAware", aware, 16, &written));
+  EXPECT_STREQ(aware, L"true");
+  ReleaseActCtx(context);
   // The application icon is the window's: one image at each size Explorer asks for.
   HICON large = nullptr, small = nullptr;
   EXPECT_EQ(ExtractIconExW(program.c_str(), 0, &large, &small, 1), 2u);
